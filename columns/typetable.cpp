@@ -1,33 +1,30 @@
 #include "columns/typetable.h"
 
+#include "generators/countergenerators.h"
+#include "generators/loremipsum.h"
 #include "generators/rangegenerators.h"
+#include "generators/usernames.h"
+#include "generators/wordlistgenerators.h"
 
 namespace rowsmith {
-
-namespace {
-
-// Stands in for the types whose generators are not written yet: no widgets, empty values.
-std::string emptyGenerator(ColumnObject&, std::string_view) { return {}; }
-
-} // namespace
 
 const TypeTable& standardTypes() {
     static const TypeTable table{{
         {"Number range", numberRangeGenerator},
-        {"Lorem ipsum", emptyGenerator},
-        {"City", emptyGenerator},
-        {"Country", emptyGenerator},
-        {"Hobbies", emptyGenerator},
-        {"Free definable", emptyGenerator},
-        {"Incremental", emptyGenerator},
-        {"Decremental", emptyGenerator},
+        {"Lorem ipsum", loremIpsumGenerator},
+        {"City", cityGenerator},
+        {"Country", countryGenerator},
+        {"Hobbies", hobbiesGenerator},
+        {"Free definable", freeDefinableGenerator},
+        {"Incremental", incrementalGenerator},
+        {"Decremental", decrementalGenerator},
         {"Random price", randomPriceGenerator},
-        {"Masculin name", emptyGenerator},
-        {"Feminin name", emptyGenerator},
-        {"Prename", emptyGenerator},
-        {"Username (Unique)", emptyGenerator},
-        {"eMail", emptyGenerator},
-        {"Name (Random gender)", emptyGenerator},
+        {"Masculin name", masculineNameGenerator},
+        {"Feminin name", feminineNameGenerator},
+        {"Prename", feminineNameGenerator},
+        {"Username (Unique)", usernameGenerator},
+        {"eMail", emailGenerator},
+        {"Name (Random gender)", randomGenderNameGenerator},
     }};
     return table;
 }

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include <QTemporaryDir>
+
+namespace rowsmith::test {
+
+// An empty temporary folder from which the word-list cache reads, with the cache and the username
+// registry emptied as at program start. Both are emptied again, and the folder restored, when the
+// sandbox goes.
+class WordListSandbox final {
+public:
+    WordListSandbox();
+    ~WordListSandbox();
+    WordListSandbox(const WordListSandbox&) = delete;
+    WordListSandbox& operator=(const WordListSandbox&) = delete;
+
+    // Creates or replaces a file of the folder with exactly these bytes.
+    void write(std::string_view fileName, std::string_view bytes) const;
+    std::string path(std::string_view fileName) const;
+
+private:
+    QTemporaryDir folder_;
+};
+
+} // namespace rowsmith::test
