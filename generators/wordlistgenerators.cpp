@@ -16,9 +16,11 @@ std::string emailValue() {
     const WordList& names = getWordList(wordlist::emailName);
     const WordList& domains = getWordList(wordlist::emailDomain);
     RandomSource& random = randomSource();
-    std::string value(pickWord(names, random));
-    value += '@';
-    value += pickWord(domains, random);
+    const std::string_view local = pickWord(names, random);
+    const std::string_view domain = pickWord(domains, random);
+    std::string value;
+    value.reserve(local.size() + 1 + domain.size());
+    value.append(local).append(1, '@').append(domain);
     return value;
 }
 

@@ -46,10 +46,11 @@ bool readFile(std::string_view fileName, std::string& bytes) {
                QString::fromUtf8(fileName.data(), static_cast<qsizetype>(fileName.size())));
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    bytes.resize(static_cast<std::size_t>(file.size()));
+    const qint64 size = file.size();
+    bytes.resize(static_cast<std::size_t>(size));
     qint64 filled = 0;
-    while (filled < file.size()) {
-        const qint64 got = file.read(bytes.data() + filled, file.size() - filled);
+    while (filled < size) {
+        const qint64 got = file.read(bytes.data() + filled, size - filled);
         if (got <= 0)
             break;
         filled += got;
@@ -71,7 +72,7 @@ std::string WordList::getItem(int index) const {
 
 void WordList::clear() {
     bytes_.clear();
-    starts_.assign(1, 0);
+    ends_.clear();
     longest_ = 0;
 }
 
@@ -88,7 +89,7 @@ WordList parseWordList(std::string bytes) {
         if (!isBlank(std::string_view(data + lineStart, length))) {
             std::memmove(data + kept, data + lineStart, length);
             kept += length;
-            list.starts_.push_back(kept);
+            list.ends_.push_back(kept);
             list.longest_ = std::max(list.longest_, length);
         }
         lineStart = i + 1;

@@ -20,7 +20,8 @@ class WordList;
 // given buffer, which the list then keeps: no second copy of a large file is made.
 WordList parseWordList(std::string bytes);
 
-// An ordered list of words, stored in one byte buffer with the offset where each word starts.
+// An ordered list of words, stored back to back in one byte buffer with the offset where each
+// word ends.
 class WordList final {
 public:
     WordList() = default;
@@ -31,13 +32,14 @@ public:
 
     // The word at index, or the empty text for any index outside 0 to count() - 1.
     std::string getItem(int index) const;
-    int count() const { return static_cast<int>(starts_.size()) - 1; }
+    int count() const { return static_cast<int>(ends_.size()); }
     void clear();
 
     // The word at index, which must lie from 0 to count() - 1: the hot path of random picks.
     std::string_view item(int index) const {
         const auto i = static_cast<std::size_t>(index);
-        return std::string_view(bytes_).substr(starts_[i], starts_[i + 1] - starts_[i]);
+        const std::size_t begin = i == 0 ? 0 : ends_[i - 1];
+        return std::string_view(bytes_).substr(begin, ends_[i] - begin);
     }
     // Length in bytes of the longest word; 0 for an empty list.
     std::size_t longestLength() const { return longest_; }
@@ -48,8 +50,7 @@ private:
     friend WordList parseWordList(std::string bytes);
 
     std::string bytes_;
-    // starts_[i] is where word i begins; the last element is where the next word would begin.
-    std::vector<std::size_t> starts_{0};
+    std::vector<std::size_t> ends_;
     std::size_t longest_ = 0;
 };
 

@@ -6,7 +6,6 @@
 #include "tests/support/scriptedrandom.h"
 #include "tests/support/wordlistsandbox.h"
 
-
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -16,6 +15,7 @@
 namespace rowsmith {
 namespace {
 
+using test::couldNotOpen;
 using test::RecordingDialogs;
 using test::ScriptedRandomSource;
 using test::ShownMessage;

@@ -13,6 +13,7 @@
 namespace rowsmith {
 namespace {
 
+using test::couldNotOpen;
 using test::RecordingDialogs;
 using test::ScriptedRandomSource;
 using test::ShownMessage;
@@ -26,10 +27,6 @@ constexpr int feminineName = 10;
 constexpr int prename = 11;
 constexpr int email = 13;
 constexpr int randomGenderName = 14;
-
-ShownMessage couldNotOpen(const std::string& fileName) {
-    return {MessageIcon::Error, "Error", "Couldn't open " + fileName + "."};
-}
 
 class WordListGeneratorTest : public ::testing::Test {
 protected:

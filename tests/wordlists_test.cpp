@@ -10,6 +10,7 @@
 namespace rowsmith {
 namespace {
 
+using test::couldNotOpen;
 using test::RecordingDialogs;
 using test::ScriptedRandomSource;
 using test::ShownMessage;
@@ -20,10 +21,6 @@ std::vector<std::string> words(const WordList& list) {
     for (int i = 0; i < list.count(); ++i)
         result.push_back(list.getItem(i));
     return result;
-}
-
-ShownMessage couldNotOpen(const std::string& fileName) {
-    return {MessageIcon::Error, "Error", "Couldn't open " + fileName + "."};
 }
 
 struct LineCase {

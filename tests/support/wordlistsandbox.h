@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/recordingdialogs.h"
+
 #include <string>
 #include <string_view>
 
@@ -24,5 +26,10 @@ public:
 private:
     QTemporaryDir folder_;
 };
+
+// The box shown for a word-list file that can't be opened.
+inline ShownMessage couldNotOpen(const std::string& fileName) {
+    return {MessageIcon::Error, "Error", "Couldn't open " + fileName + "."};
+}
 
 } // namespace rowsmith::test
