@@ -3,7 +3,6 @@
 #include "generators/random.h"
 #include "generators/usernames.h"
 #include "tests/support/scriptedrandom.h"
-#include "tests/support/wordlistsandbox.h"
 
 #include <algorithm>
 #include <unordered_set>
@@ -14,7 +13,6 @@ namespace rowsmith {
 namespace {
 
 using test::ScriptedRandomSource;
-using test::WordListSandbox;
 
 constexpr int username = 12;
 constexpr std::uint64_t lastSlot = 28;
@@ -26,10 +24,11 @@ std::vector<std::string> registeredNames() {
     return names;
 }
 
+// Every case starts, and leaves, the process-wide registry empty.
 class UsernameTest : public ::testing::Test {
 protected:
-    // Empties the username registry before and after each case.
-    WordListSandbox sandbox;
+    void SetUp() override { clearUsernameRegistry(); }
+    void TearDown() override { clearUsernameRegistry(); }
 };
 
 struct ChecksumCase {

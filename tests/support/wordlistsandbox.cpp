@@ -1,6 +1,5 @@
 #include "tests/support/wordlistsandbox.h"
 
-#include "generators/usernames.h"
 #include "generators/wordlists.h"
 
 #include <fstream>
@@ -12,14 +11,12 @@ WordListSandbox::WordListSandbox() {
     if (!folder_.isValid())
         throw std::runtime_error("no temporary folder for word lists");
     clearWordListCache();
-    clearUsernameRegistry();
     setWordListFolder(folder_.path().toStdString());
 }
 
 WordListSandbox::~WordListSandbox() {
     setWordListFolder({});
     clearWordListCache();
-    clearUsernameRegistry();
 }
 
 void WordListSandbox::write(std::string_view fileName, std::string_view bytes) const {

@@ -9,9 +9,8 @@
 
 namespace rowsmith::test {
 
-// An empty temporary folder from which the word-list cache reads, with the cache and the username
-// registry emptied as at program start. Both are emptied again, and the folder restored, when the
-// sandbox goes.
+// An empty temporary folder from which the word-list cache reads, with the cache emptied as at
+// program start. The cache is emptied again, and the folder restored, when the sandbox goes.
 class WordListSandbox final {
 public:
     WordListSandbox();
