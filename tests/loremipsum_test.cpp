@@ -1,7 +1,6 @@
 #include "columns/columnobject.h"
 #include "columns/typetable.h"
 #include "generators/loremipsum.h"
-#include "generators/wordlists.h"
 #include "tests/support/recordingdialogs.h"
 #include "tests/support/scriptedrandom.h"
 #include "tests/support/wordlistsandbox.h"
