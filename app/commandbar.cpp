@@ -21,6 +21,8 @@ int CommandBar::addButton(int id, const QImage& image, const QString& label,
                           CommandCallback callback, ColumnTable& userValue) {
     slots_.at(static_cast<std::size_t>(id)) = {callback, &userValue};
     QAction* action = toolBar_->addAction(QIcon(QPixmap::fromImage(image)), label);
+    // Shown as given: by default a toolbar drops a trailing "..." from the label.
+    action->setIconText(label);
     QObject::connect(action, &QAction::triggered, toolBar_, [this, id] { dispatch(id); });
     return 0;
 }
