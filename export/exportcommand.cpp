@@ -24,6 +24,7 @@ struct ExportKindSettings {
     std::string (ColumnTable::*build)();
 };
 
+// The XML file name is spelled "unknkown.xml" on purpose; keep it.
 constexpr ExportKindSettings sqlSettings{"unknown.sql", "SQL (*.sql)", "*.sql", ".sql",
                                          &ColumnTable::buildSql};
 constexpr ExportKindSettings xmlSettings{"unknkown.xml", "XML (*.xml)", "*.xml", ".xml",
@@ -46,6 +47,7 @@ bool isBlank(const std::string& text) {
 }
 
 SaveRequest saveRequestFor(const ExportKindSettings& kind) {
+    // Both kinds share one dialog title.
     return {"Export SQL as...",
             rememberedFolder(),
             kind.initialFileName,
