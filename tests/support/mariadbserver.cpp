@@ -56,9 +56,11 @@ ServerEnvironment* const environment =
 MariaDbServer::MariaDbServer() : folder_(QStringLiteral("/tmp/rowsmith-mariadb-XXXXXX")) {
     if (!folder_.isValid())
         throw std::runtime_error("cannot create a folder for the MariaDB server");
+    // Its own temporary folder too: bootstraps running side by side in /tmp can clash over the
+    // names of their temporary tables.
     run(QStringLiteral("mariadb-install-db"),
         QStringList{"--no-defaults", "--auth-root-authentication-method=normal", "--skip-test-db",
-                    "--datadir=" + path("data")} +
+                    "--datadir=" + path("data"), "--tmpdir=" + folder_.path()} +
             asRootWhenRoot(),
         {});
     server_.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
