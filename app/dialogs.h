@@ -4,22 +4,51 @@
 // install a double with ScopedDialogs and answer them.
 
 #include <string>
+#include <vector>
 
 namespace rowsmith {
 
 enum class MessageIcon { Error, Information };
+
+struct FileFilter {
+    std::string label;
+    std::string pattern;
+    bool operator==(const FileFilter&) const = default;
+};
+
+// A save-file dialog: opens in folder with fileName filled in and the first filter selected.
+struct SaveRequest {
+    std::string title;
+    std::string folder;
+    std::string fileName;
+    std::vector<FileFilter> filters;
+    bool operator==(const SaveRequest&) const = default;
+};
+
+// The full path the user chose and the index of the filter selected then; after a cancel the
+// path is empty and the index -1.
+struct SaveChoice {
+    std::string path;
+    int filterIndex = -1;
+};
 
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
     // A modal message box with no owner window and one OK button; returns when it is dismissed.
     virtual void message(MessageIcon icon, const std::string& title, const std::string& text) = 0;
+    // A modal save-file dialog with no owner window; it does not ask before replacing a file.
+    virtual SaveChoice saveFile(const SaveRequest& request) = 0;
+    // A modal question with Yes and No buttons and no owner window; true for Yes.
+    virtual bool ask(const std::string& title, const std::string& text) = 0;
 };
 
 // QMessageBox and friends.
 class QtDialogs final : public Dialogs {
 public:
     void message(MessageIcon icon, const std::string& title, const std::string& text) override;
+    SaveChoice saveFile(const SaveRequest& request) override;
+    bool ask(const std::string& title, const std::string& text) override;
 };
 
 Dialogs& dialogs();

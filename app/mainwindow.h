@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/commandbar.h"
 #include "columns/columntable.h"
 
 #include <memory>
@@ -11,16 +12,18 @@ namespace rowsmith {
 inline constexpr int windowWidth = 640;
 inline constexpr int windowHeight = 480;
 
-// The one window: fixed 640 x 480 client area, centred, with the column table.
+// The one window: fixed 640 x 480 client area, centred, with the column table and the toolbar.
 class MainWindow final : public QWidget {
 public:
-    MainWindow();
+    explicit MainWindow(const TypeTable& types = standardTypes());
     ~MainWindow() override;
 
     ColumnTable& columnTable() { return *columnTable_; }
+    CommandBar& commandBar() { return *commandBar_; }
 
 private:
     std::unique_ptr<ColumnTable> columnTable_;
+    std::unique_ptr<CommandBar> commandBar_;
 };
 
 } // namespace rowsmith

@@ -58,6 +58,10 @@ public:
     QScrollArea* scrollingArea() const { return scrollingArea_; }
     // Acts on widgets that carry an action tag; every other widget is ignored.
     int onWidgetEvent(QWidget* widget);
+    // The export texts, built from the fields and generators: the SQL script
+    // (export/sqlwriter.cpp) and the XML document (export/xmlwriter.cpp).
+    std::string buildSql();
+    std::string buildXml();
 
     QLineEdit* quantityField() const { return quantityField_; }
     QLineEdit* tableNameField() const { return tableNameField_; }

@@ -2,8 +2,11 @@
 
 #include "app/dialogs.h"
 
+#include <deque>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 namespace rowsmith::test {
 
@@ -14,14 +17,48 @@ struct ShownMessage {
     bool operator==(const ShownMessage&) const = default;
 };
 
-// Records every modal box instead of showing it. Installs itself for its lifetime.
+struct AskedQuestion {
+    std::string title;
+    std::string text;
+    bool operator==(const AskedQuestion&) const = default;
+};
+
+// Records every modal window instead of showing it, and answers save dialogs and questions from
+// scripts; an unscripted one fails the test and is answered by cancelling or "No". Installs itself
+// for its lifetime.
 class RecordingDialogs final : public Dialogs {
 public:
     void message(MessageIcon icon, const std::string& title, const std::string& text) override {
         messages.push_back({icon, title, text});
     }
 
+    SaveChoice saveFile(const SaveRequest& request) override {
+        saveRequests.push_back(request);
+        if (saveChoices.empty()) {
+            ADD_FAILURE() << "save dialog without a scripted choice";
+            return {};
+        }
+        const SaveChoice choice = saveChoices.front();
+        saveChoices.pop_front();
+        return choice;
+    }
+
+    bool ask(const std::string& title, const std::string& text) override {
+        questions.push_back({title, text});
+        if (answers.empty()) {
+            ADD_FAILURE() << "question without a scripted answer: " << text;
+            return false;
+        }
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
     std::vector<ShownMessage> messages;
+    std::vector<SaveRequest> saveRequests;
+    std::deque<SaveChoice> saveChoices;
+    std::vector<AskedQuestion> questions;
+    std::deque<bool> answers;
 
 private:
     ScopedDialogs installed_{*this};
