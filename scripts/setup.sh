@@ -8,7 +8,7 @@ BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libpng-dev fonts-l
 # What the test suite needs on top: GoogleTest, a real MariaDB server, libxml2, an X server for
 # the end-to-end run and the tools that drive and photograph it, and Debian's packaging tools.
 TEST_PACKAGES=(libgtest-dev mariadb-server mariadb-client libxml2-dev libxml2-utils xvfb xauth
-    x11-utils xdotool imagemagick dpkg-dev appstream desktop-file-utils file)
+    x11-utils xdotool imagemagick python3 dpkg-dev appstream desktop-file-utils file)
 
 install_missing_packages() {
     local missing=()
