@@ -157,6 +157,8 @@ TEST_F(WordListCacheTest, TheEntryExistsBeforeTheFailureIsShown) {
             ++shown;
             countWhileShown = getWordList("emailName", "email_name.txt").count();
         }
+        SaveChoice saveFile(const SaveRequest&) override { return {}; }
+        bool ask(const std::string&, const std::string&) override { return false; }
         int shown = 0;
         int countWhileShown = -1;
     } reentering;
