@@ -27,7 +27,10 @@ TextEdit sqlIdentifierEdit(std::string_view text, std::size_t i) {
 
 void appendSqlString(std::string& out, std::string_view value) {
     out += '\'';
-    appendEdited(out, value, sqlStringEdit);
+    if (isPlain(value, [](char c) { return c == '\'' || c == '\\'; }))
+        out.append(value);
+    else
+        appendEdited(out, value, sqlStringEdit);
     out += '\'';
 }
 

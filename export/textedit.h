@@ -16,6 +16,15 @@ struct TextEdit {
     std::size_t length = 1;
 };
 
+// True when no byte of text is special, so that it can be copied as it stands. The loop has no
+// early exit: branch-free, it is faster over the short texts of generated values.
+template <class IsSpecial> bool isPlain(std::string_view text, IsSpecial isSpecial) {
+    bool plain = true;
+    for (const char c : text)
+        plain &= !isSpecial(c);
+    return plain;
+}
+
 // Appends text to out, applying editAt(text, i) at every position i it reaches.
 template <class EditAt> void appendEdited(std::string& out, std::string_view text, EditAt editAt) {
     std::size_t copied = 0;

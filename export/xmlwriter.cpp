@@ -106,7 +106,14 @@ std::vector<std::string> xmlAttributeNames(const std::vector<std::string>& colum
 }
 
 void appendXmlAttributeValue(std::string& out, std::string_view value) {
-    appendEdited(out, value, xmlAttributeEdit);
+    const auto isSpecial = [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 || byte >= 0x80 || c == '&' || c == '<' || c == '>' || c == '"';
+    };
+    if (isPlain(value, isSpecial))
+        out.append(value);
+    else
+        appendEdited(out, value, xmlAttributeEdit);
 }
 
 void appendXmlRowElement(std::string& out, const std::vector<std::string>& attributeNames,

@@ -3,11 +3,27 @@
 #include "columns/columnobject.h"
 
 #include <limits>
+#include <unordered_map>
 
 #include <QLabel>
 #include <QLineEdit>
 
 namespace rowsmith {
+
+namespace {
+
+// UTF-8 copies of the fields' texts, made at the first read and dropped when a text changes or
+// its field goes: an export reads the same unchanged fields for every row it builds.
+std::unordered_map<const QLineEdit*, std::string>& fieldTexts() {
+    static std::unordered_map<const QLineEdit*, std::string> texts;
+    return texts;
+}
+
+void forgetFieldText(const QLineEdit* field) {
+    fieldTexts().erase(field);
+}
+
+} // namespace
 
 QLabel* createLabel(const ColumnObject& column, Placement at, const char* text) {
     auto* label = new QLabel(QString::fromUtf8(text), column.container());
@@ -23,6 +39,8 @@ QLineEdit* createField(const ColumnObject& column, Placement at, Qt::Alignment a
     field->setAlignment(alignment | Qt::AlignVCenter);
     field->setGeometry(column.originX() + at.dx, column.originY() + at.dy, at.width, at.height);
     field->show();
+    QObject::connect(field, &QLineEdit::textChanged, field, [field] { forgetFieldText(field); });
+    QObject::connect(field, &QObject::destroyed, [field] { forgetFieldText(field); });
     return field;
 }
 
@@ -30,6 +48,11 @@ void moveToOrigin(QWidget* widget, const ColumnObject& column, Placement at) {
     widget->move(column.originX() + at.dx, column.originY() + at.dy);
 }
 
-std::string fieldText(const QLineEdit* field) { return field->text().toStdString(); }
+const std::string& fieldText(const QLineEdit* field) {
+    const auto [entry, added] = fieldTexts().try_emplace(field);
+    if (added)
+        entry->second = field->text().toStdString();
+    return entry->second;
+}
 
 } // namespace rowsmith

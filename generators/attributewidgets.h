@@ -28,7 +28,8 @@ QLabel* createLabel(const ColumnObject& column, Placement at, const char* text);
 QLineEdit* createField(const ColumnObject& column, Placement at, Qt::Alignment alignment);
 // Moves a widget to its place for the column's current origin, keeping its size.
 void moveToOrigin(QWidget* widget, const ColumnObject& column, Placement at);
-// A field's text as UTF-8 bytes.
-std::string fieldText(const QLineEdit* field);
+// A field made by createField: its text as UTF-8 bytes, converted again only after the text
+// changed. The reference stays valid until the next call.
+const std::string& fieldText(const QLineEdit* field);
 
 } // namespace rowsmith

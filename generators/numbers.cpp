@@ -17,7 +17,9 @@ int digitValue(char c) {
     return 99;
 }
 
-bool isDecimalDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDecimalDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 } // namespace
 
@@ -100,9 +102,37 @@ double parseDecimal(std::string_view text) {
     return negative ? -value : value;
 }
 
+namespace {
+
+// Writes a whole number of cents as units, ".", two digits.
+void appendCents(std::string& out, std::int64_t cents) {
+    if (cents < 0)
+        out += '-';
+    const std::uint64_t magnitude =
+        cents < 0 ? 0 - static_cast<std::uint64_t>(cents) : static_cast<std::uint64_t>(cents);
+    char buffer[24];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, magnitude / 100).ptr;
+    out.append(buffer, end);
+    const auto hundredths = static_cast<char>(magnitude % 100);
+    out += '.';
+    out += static_cast<char>('0' + hundredths / 10);
+    out += static_cast<char>('0' + hundredths % 10);
+}
+
+} // namespace
+
 void appendPrice(std::string& out, double value) {
     if (!std::isfinite(value))
         value = 0.0;
+    // Fast path: the nearest whole number of cents, taken only when the exact distance to it
+    // (fma rounds once) is clearly below half a cent, so the result is the correctly rounded one.
+    if (std::fabs(value) < 1e15) {
+        const double cents = std::nearbyint(value * 100.0);
+        if (std::fabs(std::fma(value, 100.0, -cents)) < 0.499) {
+            appendCents(out, cents == 0.0 ? 0 : static_cast<std::int64_t>(cents));
+            return;
+        }
+    }
     char buffer[400]; // the largest double has 309 integer digits
     const auto end =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2).ptr;

@@ -1,5 +1,6 @@
 #include "generators/numbers.h"
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -58,10 +59,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(DecimalCase{"", 0}, DecimalCase{"x", 0}, DecimalCase{"9.99", 9.99},
                       DecimalCase{"  -1.5", -1.5}, DecimalCase{"+2", 2}, DecimalCase{"4,50", 4},
                       DecimalCase{".5", 0.5}, DecimalCase{"5.", 5}, DecimalCase{".", 0},
-                      DecimalCase{"1.5e1", 15}, DecimalCase{"2E-2", 0.02},
-                      DecimalCase{"3e", 3}, DecimalCase{"3e+", 3}, DecimalCase{"7.25abc", 7.25},
-                      DecimalCase{"inf", 0}, DecimalCase{"nan", 0}, DecimalCase{"1e999", 0},
-                      DecimalCase{"-1e999", 0}, DecimalCase{"1e-999", 0}));
+                      DecimalCase{"1.5e1", 15}, DecimalCase{"2E-2", 0.02}, DecimalCase{"3e", 3},
+                      DecimalCase{"3e+", 3}, DecimalCase{"7.25abc", 7.25}, DecimalCase{"inf", 0},
+                      DecimalCase{"nan", 0}, DecimalCase{"1e999", 0}, DecimalCase{"-1e999", 0},
+                      DecimalCase{"1e-999", 0}));
 
 TEST(FormatPrice, WritesTwoDecimalsRounded) {
     EXPECT_EQ(formatPrice(0), "0.00");
@@ -75,6 +76,28 @@ TEST(FormatPrice, WritesTwoDecimalsRounded) {
     EXPECT_EQ(formatPrice(std::numeric_limits<double>::infinity()), "0.00");
     EXPECT_EQ(formatPrice(std::nan("")), "0.00");
     EXPECT_EQ(formatPrice(1e20), "100000000000000000000.00");
+    EXPECT_EQ(formatPrice(-12.345), "-12.35"); // the double lies just above -12.345
+    EXPECT_EQ(formatPrice(0.125), "0.12");     // exactly half a cent: to the even cent
+}
+
+// The whole-cents shortcut must give what exact decimal rounding of the double gives, also for
+// values a hair's breadth from half a cent.
+TEST(FormatPrice, AgreesWithExactRoundingNearHalfCents) {
+    const auto exact = [](double value) {
+        char buffer[400];
+        const auto end =
+            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2).ptr;
+        std::string text(buffer, end);
+        return text == "-0.00" ? std::string("0.00") : text;
+    };
+    for (long cents = -100000; cents <= 100000; cents += 7) {
+        const double half = (static_cast<double>(cents) + 0.5) / 100.0;
+        for (const double value :
+             {half, std::nextafter(half, 1e300), std::nextafter(half, -1e300),
+              static_cast<double>(cents) / 100.0, 9.99 + static_cast<double>(cents) / 100.0}) {
+            ASSERT_EQ(formatPrice(value), exact(value)) << value;
+        }
+    }
 }
 
 } // namespace
