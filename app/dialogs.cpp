@@ -1,5 +1,7 @@
 #include "app/dialogs.h"
 
+#include "app/exportprogressdialog.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -56,6 +58,10 @@ bool QtDialogs::ask(const std::string& title, const std::string& text) {
                     QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+std::unique_ptr<ExportProgress> QtDialogs::exportProgress(const std::string& text) {
+    return std::make_unique<ExportProgressDialog>(QString::fromStdString(text));
 }
 
 Dialogs& dialogs() {

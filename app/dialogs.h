@@ -3,6 +3,9 @@
 // The modal windows the program shows. Production code reaches them through dialogs(); tests
 // install a double with ScopedDialogs and answer them.
 
+#include "export/exportprogress.h"
+
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -41,6 +44,12 @@ public:
     virtual SaveChoice saveFile(const SaveRequest& request) = 0;
     // A modal question with Yes and No buttons and no owner window; true for Yes.
     virtual bool ask(const std::string& title, const std::string& text) = 0;
+    // Progress of an export that builds its text: a modal window with Cancel once the build has
+    // taken long enough to be noticed. Nothing by default, so the build runs to its end.
+    virtual std::unique_ptr<ExportProgress> exportProgress(const std::string& text) {
+        (void)text;
+        return nullptr;
+    }
 };
 
 // QMessageBox and friends.
@@ -49,6 +58,7 @@ public:
     void message(MessageIcon icon, const std::string& title, const std::string& text) override;
     SaveChoice saveFile(const SaveRequest& request) override;
     bool ask(const std::string& title, const std::string& text) override;
+    std::unique_ptr<ExportProgress> exportProgress(const std::string& text) override;
 };
 
 Dialogs& dialogs();

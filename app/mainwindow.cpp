@@ -2,7 +2,9 @@
 
 #include "app/commands.h"
 #include "app/pngimage.h"
+#include "export/exportcommand.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPixmap>
@@ -29,5 +31,12 @@ MainWindow::MainWindow(const TypeTable& types)
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (exportRunning())
+        event->ignore();
+    else
+        event->accept();
+}
 
 } // namespace rowsmith

@@ -21,6 +21,10 @@ public:
     ColumnTable& columnTable() { return *columnTable_; }
     CommandBar& commandBar() { return *commandBar_; }
 
+protected:
+    // Refused while an export runs: its build and its delivery need the window's columns.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     std::unique_ptr<ColumnTable> columnTable_;
     std::unique_ptr<CommandBar> commandBar_;

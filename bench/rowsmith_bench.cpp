@@ -9,6 +9,7 @@
 
 #include "app/application.h"
 #include "app/dialogs.h"
+#include "app/exportprogressdialog.h"
 #include "app/mainwindow.h"
 #include "export/exportcommand.h"
 #include "generators/wordlists.h"
@@ -77,6 +78,10 @@ public:
     }
     SaveChoice saveFile(const SaveRequest&) override { return choice_; }
     bool ask(const std::string&, const std::string&) override { return true; }
+    // The program's own progress window, so that its cost is measured too.
+    std::unique_ptr<ExportProgress> exportProgress(const std::string& text) override {
+        return std::make_unique<ExportProgressDialog>(QString::fromStdString(text));
+    }
 
 private:
     SaveChoice choice_;

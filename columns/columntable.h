@@ -23,6 +23,8 @@ class QWidget;
 
 namespace rowsmith {
 
+class ExportProgress;
+
 inline constexpr int maxColumns = 255;
 inline constexpr int rowHeight = 25;
 inline constexpr int attributeLeft = 265;
@@ -60,8 +62,8 @@ public:
     int onWidgetEvent(QWidget* widget);
     // The export texts, built from the fields and generators: the SQL script
     // (export/sqlwriter.cpp) and the XML document (export/xmlwriter.cpp).
-    std::string buildSql();
-    std::string buildXml();
+    std::string buildSql(ExportProgress* progress = nullptr);
+    std::string buildXml(ExportProgress* progress = nullptr);
 
     QLineEdit* quantityField() const { return quantityField_; }
     QLineEdit* tableNameField() const { return tableNameField_; }

@@ -2,6 +2,7 @@
 
 #include "app/dialogs.h"
 #include "columns/columntable.h"
+#include "export/exportprogress.h"
 #include "export/memorybudget.h"
 
 #include <new>
@@ -21,15 +22,27 @@ struct ExportKindSettings {
     const char* filterLabel;
     const char* filterPattern;
     const char* extension;
-    std::string (ColumnTable::*build)();
+    const char* progressText;
+    std::string (ColumnTable::*build)(ExportProgress*);
 };
 
 // The XML file name is spelled "unknkown.xml" on purpose; keep it.
-constexpr ExportKindSettings sqlSettings{"unknown.sql", "SQL (*.sql)", "*.sql", ".sql",
-                                         &ColumnTable::buildSql};
-constexpr ExportKindSettings xmlSettings{"unknkown.xml", "XML (*.xml)", "*.xml", ".xml",
-                                         &ColumnTable::buildXml};
+constexpr ExportKindSettings sqlSettings{"unknown.sql", "SQL (*.sql)",      "*.sql",
+                                         ".sql",        "Exporting SQL...", &ColumnTable::buildSql};
+constexpr ExportKindSettings xmlSettings{"unknkown.xml",     "XML (*.xml)",         "*.xml", ".xml",
+                                         "Exporting XML...", &ColumnTable::buildXml};
 constexpr int clipboardFilter = 1;
+
+bool running = false;
+
+// Marks an export as running for its lifetime.
+class RunningExport final {
+public:
+    RunningExport() { running = true; }
+    ~RunningExport() { running = false; }
+    RunningExport(const RunningExport&) = delete;
+    RunningExport& operator=(const RunningExport&) = delete;
+};
 
 std::string& folderState() {
     static std::string folder;
@@ -104,14 +117,25 @@ int exportCommand(int kind, ColumnTable& table) {
     if (folderState().empty())
         folderState() = folderOf(QCoreApplication::applicationFilePath().toStdString());
     const SaveChoice choice = dialogs().saveFile(saveRequestFor(settings));
+    const RunningExport runningExport;
     try {
         // Built whatever the user chose: the build drives the generators, and that counts.
-        const std::string text = (table.*settings.build)();
+        std::string text;
+        {
+            const auto progress = dialogs().exportProgress(settings.progressText);
+            text = (table.*settings.build)(progress.get());
+        }
         deliver(settings, choice, text);
     } catch (const std::bad_alloc&) {
         showError("Not enough memory to export that many rows.");
+    } catch (const ExportCancelled&) {
+        // The user stopped the build: nothing is delivered.
     }
     return 0;
+}
+
+bool exportRunning() {
+    return running;
 }
 
 const std::string& rememberedFolder() {

@@ -16,6 +16,9 @@ inline constexpr int exportXml = 1;
 // Runs one export of the kind (exportSql or exportXml); returns 0.
 int exportCommand(int kind, ColumnTable& table);
 
+// True while an export command runs, from its save dialog to the delivery of its text.
+bool exportRunning();
+
 // The folder the next save dialog opens in, ending with "/": the executable's folder at the first
 // export, then the folder of the last file name chosen. Kept for the run only.
 const std::string& rememberedFolder();

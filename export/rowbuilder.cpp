@@ -2,6 +2,7 @@
 
 #include "columns/columnobject.h"
 #include "columns/columntable.h"
+#include "export/exportprogress.h"
 #include "export/memorybudget.h"
 #include "generators/numbers.h"
 
@@ -54,7 +55,7 @@ std::int32_t rowCountOf(std::string_view quantity) {
 
 std::string buildRows(std::span<ColumnObject* const> columns, std::int32_t rowCount,
                       std::string_view opening, const RowAppender& appendRow,
-                      std::string_view closing) {
+                      std::string_view closing, ExportProgress* progress) {
     std::string text(opening);
     try {
         std::vector<std::string> values(columns.size());
@@ -64,6 +65,9 @@ std::string buildRows(std::span<ColumnObject* const> columns, std::int32_t rowCo
             appendRow(text, values);
             if (row == 0)
                 reserveForAllRows(text, opening.size(), rowCount, closing.size());
+            const std::int32_t done = row + 1;
+            if (progress && done % progressInterval == 0 && !progress->rowsDone(done, rowCount))
+                throw ExportCancelled();
         }
     } catch (...) {
         sendExported(columns);

@@ -13,6 +13,7 @@
 namespace rowsmith {
 
 class ColumnObject;
+class ExportProgress;
 class ColumnTable;
 
 // The fields of the column table as they stand when an export starts.
@@ -35,9 +36,10 @@ using RowAppender = std::function<void(std::string& out, std::span<const std::st
 // every column gets "exported" exactly once, also when building fails; the failure (std::bad_alloc
 // from a generator or for a text that would not fit in memory) goes on to the caller. Once the
 // first row is built, the text is reserved for all rows, so that a count whose text cannot fit is
-// refused at once instead of after a long build.
+// refused at once instead of after a long build. With progress, every progressInterval rows are
+// reported; when it answers that the user cancelled, the build throws ExportCancelled.
 std::string buildRows(std::span<ColumnObject* const> columns, std::int32_t rowCount,
                       std::string_view opening, const RowAppender& appendRow,
-                      std::string_view closing);
+                      std::string_view closing, ExportProgress* progress);
 
 } // namespace rowsmith

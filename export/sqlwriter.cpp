@@ -64,14 +64,14 @@ void appendSqlStatement(std::string& out, std::string_view head,
     out += "); \r\n";
 }
 
-std::string ColumnTable::buildSql() {
+std::string ColumnTable::buildSql(ExportProgress* progress) {
     const ExportInputs inputs = readExportInputs(*this);
     const std::string head = sqlStatementHead(inputs.tableName, inputs.columnNames);
     return buildRows(inputs.columns, rowCountOf(inputs.quantity), {},
                      [&head](std::string& out, std::span<const std::string> values) {
                          appendSqlStatement(out, head, values);
                      },
-                     {});
+                     {}, progress);
 }
 
 } // namespace rowsmith

@@ -128,7 +128,7 @@ void appendXmlRowElement(std::string& out, const std::vector<std::string>& attri
     out += "/>";
 }
 
-std::string ColumnTable::buildXml() {
+std::string ColumnTable::buildXml(ExportProgress* progress) {
     const ExportInputs inputs = readExportInputs(*this);
     const std::string root = xmlName(inputs.tableName);
     const std::vector<std::string> names = xmlAttributeNames(inputs.columnNames);
@@ -137,7 +137,7 @@ std::string ColumnTable::buildXml() {
         [&names](std::string& out, std::span<const std::string> values) {
             appendXmlRowElement(out, names, values);
         },
-        "</" + root + ">");
+        "</" + root + ">", progress);
 }
 
 } // namespace rowsmith

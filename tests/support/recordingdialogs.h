@@ -3,6 +3,8 @@
 #include "app/dialogs.h"
 
 #include <deque>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -54,7 +56,15 @@ public:
         return answer;
     }
 
+    std::unique_ptr<ExportProgress> exportProgress(const std::string& text) override {
+        progressTexts.push_back(text);
+        return makeProgress ? makeProgress(text) : nullptr;
+    }
+
     std::vector<ShownMessage> messages;
+    std::vector<std::string> progressTexts;
+    // Makes the progress window of an export; none when empty.
+    std::function<std::unique_ptr<ExportProgress>(const std::string& text)> makeProgress;
     std::vector<SaveRequest> saveRequests;
     std::deque<SaveChoice> saveChoices;
     std::vector<AskedQuestion> questions;
