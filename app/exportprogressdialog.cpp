@@ -12,12 +12,20 @@ ExportProgressDialog::ExportProgressDialog(QString text, std::chrono::millisecon
 
 ExportProgressDialog::~ExportProgressDialog() = default;
 
+namespace {
+// Repainting more often than this shows nothing new and slows the build.
+constexpr qint64 repaintEveryMilliseconds = 40;
+} // namespace
+
 bool ExportProgressDialog::rowsDone(std::int32_t done, std::int32_t total) {
     if (!dialog_) {
         if (sinceStart_.elapsed() < showAfter_.count())
             return true;
         open(total);
+    } else if (sinceRepaint_.elapsed() < repaintEveryMilliseconds) {
+        return true;
     }
+    sinceRepaint_.start();
     dialog_->setLabelText(QStringLiteral("%1\n%2 of %3 rows").arg(text_).arg(done).arg(total));
     dialog_->setValue(done);
     // Repaints the dialog and delivers the click on Cancel.

@@ -30,6 +30,7 @@ private:
     QString text_;
     std::chrono::milliseconds showAfter_;
     QElapsedTimer sinceStart_;
+    QElapsedTimer sinceRepaint_;
     std::unique_ptr<QProgressDialog> dialog_;
 };
 

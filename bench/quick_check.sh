@@ -28,4 +28,10 @@ done
 
 report=$("$bench" mixA sql "$rows" clipboard)
 grep -q "^rows $rows bytes [1-9][0-9]* " <<<"$report" || fail "clipboard export: $report"
+"$bench" window | grep -qE '^window_shown_since_process_start_s [0-9.]+ add_254_rows_s [0-9.]+ flush_255_rows_s [0-9.]+$' ||
+    fail "window benchmark"
+"$bench" wordlist 1000 | grep -qE '^words 1000 bytes 20000 read_s [0-9.]+ lookup_ns [0-9.]+ found 1000000000$' ||
+    fail "word-list benchmark"
+"$bench" usernames | grep -qE '^username_ns_first_1000 [0-9.]+ username_ns_next_1000000 [0-9.]+ last' ||
+    fail "username benchmark"
 echo "benchmark quick check passed"

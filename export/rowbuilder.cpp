@@ -36,6 +36,7 @@ void reserveForAllRows(std::string& text, std::size_t openingSize, std::int32_t 
     const std::uint64_t reserved = estimate + estimate / 8;
     requireMemoryFor(reserved);
     text.reserve(reserved);
+    adviseHugePages(text.data(), text.capacity());
 }
 
 } // namespace
