@@ -1,16 +1,11 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a configured build folder, checks its file list and its
-# dependencies, unpacks it and starts the unpacked program from its launcher.
+# dependencies, unpacks it and runs the unpacked program from its launcher in an X server.
 # Usage: package_test.sh BUILD_DIR
 set -euo pipefail
 build=$(cd "$1" && pwd)
 work=$(mktemp -d)
-pid=
-cleanup() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
+trap 'rm -rf "$work"' EXIT
 
 fail() {
     echo "FAIL: $*" >&2
@@ -49,8 +44,15 @@ for list in name_fem.txt countries.txt randomwords.txt; do
     [ -s "$(dirname "$target")/$list" ] || fail "$list is not beside the executable"
 done
 
-QT_QPA_PLATFORM=offscreen "$launcher" &
-pid=$!
-sleep 2
-kill -0 "$pid" 2>/dev/null || fail "the unpacked program did not keep running"
+# The unpacked program, started from its launcher, exports a "City" column: every value must come
+# from the cities.txt packed beside it.
+xvfb-run -a -s "-screen 0 1024x768x24" "$(dirname "$0")/export_cities.sh" "$launcher" \
+    "$work/cities.sql" || fail "the unpacked program could not export"
+statements=$(grep -c '^INSERT `mytable` (`Column 1`) VALUES(' "$work/cities.sql")
+[ "$statements" -eq 100 ] || fail "$statements statements instead of 100"
+sed -e 's/^INSERT `mytable` (`Column 1`) VALUES(.//' -e "s/'); \r\$//" -e "s/''/'/g" \
+    "$work/cities.sql" | sort -u >"$work/values.txt"
+grep -qx '' "$work/values.txt" && fail "empty values: the program found no cities.txt"
+unknown=$(comm -23 "$work/values.txt" <(sort -u "$(dirname "$target")/cities.txt"))
+[ -z "$unknown" ] || fail "values that are not in cities.txt: $unknown"
 echo "package test passed: $(basename "$deb"), Depends: $depends"
